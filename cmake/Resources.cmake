@@ -1,0 +1,1 @@
+# Placeholder until resources are embedded.
