@@ -259,99 +259,48 @@ class Canvas:
 
 # 5x8 cells, one hex byte per row, bit 4 = left column; row 7 is the descender.
 FONT_DATA = """
-A 0E 11 11 1F 11 11 11
-B 1E 11 11 1E 11 11 1E
-C 0E 11 10 10 10 11 0E
-D 1E 11 11 11 11 11 1E
-E 1F 10 10 1E 10 10 1F
-F 1F 10 10 1E 10 10 10
-G 0E 11 10 17 11 11 0F
-H 11 11 11 1F 11 11 11
-I 0E 04 04 04 04 04 0E
-J 07 02 02 02 02 12 0C
-K 11 12 14 18 14 12 11
-L 10 10 10 10 10 10 1F
-M 11 1B 15 15 11 11 11
-N 11 11 19 15 13 11 11
-O 0E 11 11 11 11 11 0E
-P 1E 11 11 1E 10 10 10
-Q 0E 11 11 11 15 12 0D
-R 1E 11 11 1E 14 12 11
-S 0F 10 10 0E 01 01 1E
-T 1F 04 04 04 04 04 04
-U 11 11 11 11 11 11 0E
-V 11 11 11 11 11 0A 04
-W 11 11 11 15 15 15 0A
-X 11 11 0A 04 0A 11 11
-Y 11 11 0A 04 04 04 04
-Z 1F 01 02 04 08 10 1F
-Ä 0A 00 0E 11 1F 11 11
-Ö 0A 00 0E 11 11 11 0E
-Ü 0A 00 11 11 11 11 0E
-a 00 00 0E 01 0F 11 0F
-b 10 10 16 19 11 11 1E
-c 00 00 0E 10 10 11 0E
-d 01 01 0D 13 11 11 0F
-e 00 00 0E 11 1F 10 0E
-f 06 09 08 1C 08 08 08
-g 00 00 0F 11 11 0F 01 0E
-h 10 10 16 19 11 11 11
-i 04 00 0C 04 04 04 0E
-j 02 00 06 02 02 02 12 0C
-k 10 10 12 14 18 14 12
-l 0C 04 04 04 04 04 0E
-m 00 00 1A 15 15 11 11
-n 00 00 16 19 11 11 11
-o 00 00 0E 11 11 11 0E
-p 00 00 1E 11 11 1E 10 10
-q 00 00 0F 11 11 0F 01 01
-r 00 00 16 19 10 10 10
-s 00 00 0E 10 0E 01 1E
-t 08 08 1C 08 08 09 06
-u 00 00 11 11 11 13 0D
-v 00 00 11 11 11 0A 04
-w 00 00 11 11 15 15 0A
-x 00 00 11 0A 04 0A 11
-y 00 00 11 11 11 0F 01 0E
-z 00 00 1F 02 04 08 1F
-ä 0A 00 0E 01 0F 11 0F
-ö 0A 00 0E 11 11 11 0E
-ü 0A 00 11 11 11 13 0D
-ß 0C 12 12 14 12 11 16
-0 0E 11 13 15 19 11 0E
-1 04 0C 04 04 04 04 0E
-2 0E 11 01 02 04 08 1F
-3 1F 02 04 02 01 11 0E
-4 02 06 0A 12 1F 02 02
-5 1F 10 1E 01 01 11 0E
-6 06 08 10 1E 11 11 0E
-7 1F 01 02 04 08 08 08
-8 0E 11 11 0E 11 11 0E
-9 0E 11 11 0F 01 02 0C
-. 00 00 00 00 00 00 04
-, 00 00 00 00 00 00 04 08
-: 00 00 04 00 00 00 04
-; 00 00 04 00 00 00 04 08
-- 00 00 00 0E 00 00 00
-( 02 04 08 08 08 04 02
-) 08 04 02 02 02 04 08
-% 18 19 02 04 08 13 03
-/ 01 01 02 04 08 10 10
-+ 00 04 04 1F 04 04 00
-& 0C 12 14 08 15 12 0D
-' 04 04 08 00 00 00 00
-! 04 04 04 04 04 00 04
-* 00 04 15 0E 15 04 00
-= 00 00 1F 00 1F 00 00
+A 0E 11 11 1F 11 11 11       B 1E 11 11 1E 11 11 1E       C 0E 11 10 10 10 11 0E
+D 1E 11 11 11 11 11 1E       E 1F 10 10 1E 10 10 1F       F 1F 10 10 1E 10 10 10
+G 0E 11 10 17 11 11 0F       H 11 11 11 1F 11 11 11       I 0E 04 04 04 04 04 0E
+J 07 02 02 02 02 12 0C       K 11 12 14 18 14 12 11       L 10 10 10 10 10 10 1F
+M 11 1B 15 15 11 11 11       N 11 11 19 15 13 11 11       O 0E 11 11 11 11 11 0E
+P 1E 11 11 1E 10 10 10       Q 0E 11 11 11 15 12 0D       R 1E 11 11 1E 14 12 11
+S 0F 10 10 0E 01 01 1E       T 1F 04 04 04 04 04 04       U 11 11 11 11 11 11 0E
+V 11 11 11 11 11 0A 04       W 11 11 11 15 15 15 0A       X 11 11 0A 04 0A 11 11
+Y 11 11 0A 04 04 04 04       Z 1F 01 02 04 08 10 1F       Ä 0A 00 0E 11 1F 11 11
+Ö 0A 00 0E 11 11 11 0E       Ü 0A 00 11 11 11 11 0E       a 00 00 0E 01 0F 11 0F
+b 10 10 16 19 11 11 1E       c 00 00 0E 10 10 11 0E       d 01 01 0D 13 11 11 0F
+e 00 00 0E 11 1F 10 0E       f 06 09 08 1C 08 08 08       g 00 00 0F 11 11 0F 01 0E
+h 10 10 16 19 11 11 11       i 04 00 0C 04 04 04 0E       j 02 00 06 02 02 02 12 0C
+k 10 10 12 14 18 14 12       l 0C 04 04 04 04 04 0E       m 00 00 1A 15 15 11 11
+n 00 00 16 19 11 11 11       o 00 00 0E 11 11 11 0E       p 00 00 1E 11 11 1E 10 10
+q 00 00 0F 11 11 0F 01 01    r 00 00 16 19 10 10 10       s 00 00 0E 10 0E 01 1E
+t 08 08 1C 08 08 09 06       u 00 00 11 11 11 13 0D       v 00 00 11 11 11 0A 04
+w 00 00 11 11 15 15 0A       x 00 00 11 0A 04 0A 11       y 00 00 11 11 11 0F 01 0E
+z 00 00 1F 02 04 08 1F       ä 0A 00 0E 01 0F 11 0F       ö 0A 00 0E 11 11 11 0E
+ü 0A 00 11 11 11 13 0D       ß 0C 12 12 14 12 11 16       0 0E 11 13 15 19 11 0E
+1 04 0C 04 04 04 04 0E       2 0E 11 01 02 04 08 1F       3 1F 02 04 02 01 11 0E
+4 02 06 0A 12 1F 02 02       5 1F 10 1E 01 01 11 0E       6 06 08 10 1E 11 11 0E
+7 1F 01 02 04 08 08 08       8 0E 11 11 0E 11 11 0E       9 0E 11 11 0F 01 02 0C
+. 00 00 00 00 00 00 04       , 00 00 00 00 00 00 04 08    : 00 00 04 00 00 00 04
+; 00 00 04 00 00 00 04 08    - 00 00 00 0E 00 00 00       ( 02 04 08 08 08 04 02
+) 08 04 02 02 02 04 08       % 18 19 02 04 08 13 03       / 01 01 02 04 08 10 10
++ 00 04 04 1F 04 04 00       & 0C 12 14 08 15 12 0D       ' 04 04 08 00 00 00 00
+! 04 04 04 04 04 00 04       * 00 04 15 0E 15 04 00       = 00 00 1F 00 1F 00 00
 ° 0C 12 12 0C 00 00 00
 """
 
 
 def load_font():
-    font = {" ": [0] * 8}
-    for line in FONT_DATA.strip().splitlines():
-        ch, *rows = line.split()
-        font[ch] = [int(r, 16) for r in rows] + [0] * (8 - len(rows))
+    """One-character tokens name a glyph, two-digit tokens are its rows."""
+    font, cur = {" ": [0] * 8}, None
+    for tok in FONT_DATA.split():
+        if len(tok) == 1:
+            cur = font[tok] = []
+        else:
+            cur.append(int(tok, 16))
+    for rows in font.values():
+        rows.extend([0] * (8 - len(rows)))
     return font
 
 
@@ -374,6 +323,7 @@ def glyph(ch, bold=False):
 
 
 def scale2x(m):
+    """EPX doubling of a 0/1 bitmap; rounds off diagonal steps."""
     h, w = len(m), len(m[0])
     at = lambda x, y: m[y][x] if 0 <= x < w and 0 <= y < h else 0
     out = [[0] * (2 * w) for _ in range(2 * h)]
@@ -419,18 +369,6 @@ def draw_text(cv, x, y, s, col, scale=1, bold=False, alpha=0.95):
                             cv.blend(int(ox) + tx, y + ty, col, alpha * n / 9)
         pen += gw + 1
     return int(pen * scale)
-
-
-def wrap(text, width, scale=1):
-    lines, cur = [], ""
-    for word in text.split(" "):
-        trial = (cur + " " + word).strip()
-        if cur and text_width(trial, scale) > width:
-            lines.append(cur)
-            cur = word
-        else:
-            cur = trial
-    return lines + [cur]
 
 
 # ---------------------------------------------------------------- check marks
@@ -486,7 +424,7 @@ def make_meatball(path):
             side = 1.0
             d = 1.0
         diff = max(0.0, N[0] * L[0] + N[1] * L[1] + N[2] * L[2])
-        spec = max(0.0, N[0] * Hv[0] + N[1] * Hv[1] + N[2] * Hv[2]) ** 40
+        gloss = max(0.0, N[0] * Hv[0] + N[1] * Hv[1] + N[2] * Hv[2]) ** 40
         m = fbm(x * 0.16, y * 0.2, 3)
         alb = mix((168, 100, 52), (98, 52, 24), smoothstep(0.3, 0.75, m))
         crisp = smoothstep(0.6, 0.72, fbm(x * 0.5 + 9, y * 0.6, 41))
@@ -495,12 +433,12 @@ def make_meatball(path):
         alb = mix(alb, (132, 76, 38), 0.5 * side)
         wet = 0.2 + 0.8 * smoothstep(0.4, 0.65, fbm(x * 0.3, y * 0.3, 57))
         col = [c * (0.28 + 0.9 * diff) for c in alb]
-        sp = 1.1 * spec * wet
+        sp = 1.1 * gloss * wet
         col = [c + v * sp for c, v in zip(col, (255, 232, 196))]
-        speck = hash01(int(x * 2), int(y * 2), 77)
-        if speck > 0.985:
+        fleck = hash01(int(x * 2), int(y * 2), 77)
+        if fleck > 0.985:
             col = [c * 1.2 + 14 for c in col]
-        elif speck < 0.015:
+        elif fleck < 0.015:
             col = [c * 0.65 for c in col]
         return col
 
@@ -755,20 +693,232 @@ def make_label(path):
 
 # ---------------------------------------------------------------- icon
 
+# K black, M maroon, R red, B blue, N navy, W white, s skin, d skin shadow
+ICON_COLOURS = {"K": 0, "M": 1, "N": 4, "R": 9, "B": 12, "W": 15, "s": 15, "d": 7}
+
+PORTRAIT = [
+    "................................",
+    "..............KKKK..............",
+    "...........KKKMMMMKKK...........",
+    "..........KMMMMMMMMMMK..........",
+    ".........KMMMMMMMMMMMMK.........",
+    "........KMMMMMMMMMMMMMKK........",
+    ".......KMMMMMMMMMMMMMMMKK.......",
+    ".......KMMMMMMMMMMMMMMMKK.......",
+    ".......KMMMMMMMssssMMMMKK.......",
+    "......KMMMMMMsssssssMMMMKK......",
+    "......KMMMMMssssssssdMMMKK......",
+    "......KMMMssssssssssssMMKK......",
+    ".......KMMsMMMssssMMMsdMK.......",
+    ".......KMssKWsssssKWssdMK.......",
+    ".......KsssssssssssssddsK.......",
+    ".......KdsssssssssssssddK.......",
+    "........KdssssssdsssssdK........",
+    ".........KsssssddsssssK.........",
+    ".........KsssssssssssdK.........",
+    "..........KsssRRRssssK..........",
+    "...........KssssssssK...........",
+    "............KddddddK............",
+    "............KsssssdK............",
+    "............KsssssdK............",
+    "..........KKWWsssdWWKK..........",
+    ".......KKKBBWWWsdWWWNNKKK.......",
+    ".....KKBBBBBNWWWRWWWNBNNNKK.....",
+    "....KBBBBBBBBNWWRRWWNBBBNNNK....",
+    "...KBBBBBBBBBBNWRRRWNBBBBNNNK...",
+    "..KBBBBBBBBBBBBNRRRNBBBBBBNNNK..",
+    ".KBBBBBBBBBBBBBNRRRNBBBBBBBNNNK.",
+    ".KBBBBBBBBBBBBBNRRRNBBBBBBBNNNK.",
+]
+
+
 def make_icon(path):
-    pass
+    xor = [[ICON_COLOURS.get(c, 0) for c in row] for row in PORTRAIT]
+    mask = [[1 if c == "." else 0 for c in row] for row in PORTRAIT]
+    write_icon_file(path, 1, xor, mask, VGA16, 4)
 
 
 # ---------------------------------------------------------------- cursors
 
+# '#' black, '.' white, ' ' transparent
+HAND_POINT = [
+    "     ##",
+    "    #..#",
+    "    #..#",
+    "    #..#",
+    "    #..#",
+    "    #..###",
+    "    #..#..###",
+    "    #..#..#..##",
+    "### #..#..#..#.#",
+    "#..##..#..#..#.#",
+    "#...#........#.#",
+    " #..#..........#",
+    "  #.#..........#",
+    "  #............#",
+    "   #...........#",
+    "   #..........#",
+    "    #.........#",
+    "    #........#",
+    "     #.......#",
+    "     #.......#",
+    "     #########",
+]
+SMALL_HAND_POINT = [
+    "  ##",
+    " #..#",
+    " #..#",
+    " #..##",
+    " #..#.##",
+    "##..#.#.#",
+    "#.#......#",
+    "#........#",
+    " #.......#",
+    "  #......#",
+    "  #.....#",
+    "  #######",
+]
+GRAB_HAND = [
+    "       ##",
+    "      #..#",
+    "    ###..###",
+    "   #..#..#..#",
+    "   #..#..#..##",
+    "   #..#..#..#.#",
+    "   #..#..#..#.#",
+    "   #..#..#..#.#",
+    "   #..#..#..#.#",
+    "   #.........#.#",
+    "## #..........#",
+    "#.##..........#",
+    "#..#..........#",
+    " #............#",
+    "  #...........#",
+    "   #..........#",
+    "    #........#",
+    "    #........#",
+    "     ########",
+]
+DRAG_HAND = [
+    "     ## ## ##",
+    "    #..#..#..##",
+    "    #..#..#..#.#",
+    "  ###..#..#..#.#",
+    " #..#.........#.#",
+    " #............#.#",
+    "  #.............#",
+    "  #.............#",
+    "   #............#",
+    "    #..........#",
+    "    #.........#",
+    "     #########",
+]
+ARROW = [
+    "#",
+    "##",
+    "#.#",
+    "#..#",
+    "#...#",
+    "#....#",
+    "#..###",
+    "#.#",
+    "##",
+]
+
+CURSORS = [
+    ("HandPoint.cur", [(HAND_POINT, 0, 0)], (5, 0)),
+    ("SmallHandPoint.cur", [(SMALL_HAND_POINT, 11, 9)], (13, 9)),
+    ("GrabHand.cur", [(GRAB_HAND, 0, 0)], (4, 2)),
+    ("GrabHandArrow.cur", [(GRAB_HAND, 0, 0), (ARROW, 15, 17)], (4, 2)),
+    ("DragHand.cur", [(DRAG_HAND, 0, 0)], (8, 6)),
+]
+
+
+def cursor_grid(parts):
+    g = [[" "] * 32 for _ in range(32)]
+    for art, ox, oy in parts:
+        for y, row in enumerate(art):
+            for x, ch in enumerate(row):
+                if ch != " ":
+                    g[oy + y][ox + x] = ch
+    return g
+
+
 def make_cursors(out):
-    pass
+    for name, parts, hot in CURSORS:
+        g = cursor_grid(parts)
+        xor = [[1 if c == "." else 0 for c in row] for row in g]
+        mask = [[1 if c == " " else 0 for c in row] for row in g]
+        write_icon_file(os.path.join(out, name), 2, xor, mask,
+                        [(0, 0, 0), (255, 255, 255)], 1, hot)
 
 
 # ---------------------------------------------------------------- check
 
+def read_dib(data, off):
+    (size, w, h, planes, bpp, comp, isize, xppm, yppm, used,
+     _) = struct.unpack_from("<IiiHHIIiiII", data, off)
+    assert size == 40 and planes == 1 and comp == 0
+    ncol = used or (1 << bpp)
+    pal = [tuple(data[off + 40 + 4 * i + k] for k in (2, 1, 0)) for i in range(ncol)]
+    return w, h, bpp, used, xppm, pal, off + 40 + 4 * ncol
+
+
+def unpack_rows(data, off, w, h, bpp):
+    stride = ((w * bpp + 31) // 32) * 4
+    rows = []
+    for y in range(h):
+        line = data[off + (h - 1 - y) * stride:off + (h - y) * stride]
+        rows.append([(line[(x * bpp) // 8] >> (8 - bpp - (x * bpp) % 8)) & ((1 << bpp) - 1)
+                     for x in range(w)])
+    return rows, off + h * stride
+
+
+def check_bmp(path, w, h, ppm=None):
+    data = open(path, "rb").read()
+    magic, size, _, _, off = struct.unpack_from("<2sIHHI", data, 0)
+    assert magic == b"BM" and size == len(data) == off + w * h + (-w % 4) * h, path
+    bw, bh, bpp, used, xppm, pal, poff = read_dib(data, 14)
+    assert (bw, bh, bpp, used, poff) == (w, h, 8, 256, off), path
+    assert ppm is None or xppm == ppm, path
+    rows, _ = unpack_rows(data, off, w, h, 8)
+    return rows, pal
+
+
+def check_icon_file(path, kind, bpp):
+    data = open(path, "rb").read()
+    assert struct.unpack_from("<HHH", data, 0) == (0, kind, 1), path
+    w, h, ncol, _, f1, f2, size, off = struct.unpack_from("<BBBBHHII", data, 6)
+    assert (w, h, off, off + size) == (32, 32, 22, len(data)), path
+    if kind == 1:
+        assert (ncol, f1, f2) == (16, 1, bpp), path
+    bw, bh, bbpp, _, _, pal, poff = read_dib(data, off)
+    assert (bw, bh, bbpp, len(pal)) == (32, 64, bpp, 1 << bpp), path
+    xor, moff = unpack_rows(data, poff, 32, 32, bpp)
+    mask, end = unpack_rows(data, moff, 32, 32, 1)
+    assert end == len(data), path
+    return (f1, f2), pal, xor, mask
+
+
 def check(out):
-    pass
+    for name, bg in (("CheckWhite.bmp", (255, 255, 255)), ("CheckYellow.bmp", (255, 255, 0))):
+        rows, pal = check_bmp(os.path.join(out, name), 9, 9)
+        for y in range(9):
+            for x in range(9):
+                want = (0, 0, 0) if x in CHECK_ROWS[y] else bg
+                assert pal[rows[y][x]] == want, (name, x, y)
+    rows, pal = check_bmp(os.path.join(out, "Meatball.bmp"), 64, 44)
+    assert pal[rows[0][0]] == (0, 0, 0) and len(set(sum(rows, []))) > 128
+    check_bmp(os.path.join(out, "Label.bmp"), 320, 381, 11813)
+    assert os.path.getsize(os.path.join(out, "Label.bmp")) == 122998
+    _, pal, xor, mask = check_icon_file(os.path.join(out, "Tramvelt.ico"), 1, 4)
+    assert pal == VGA16 and mask[0][0] == 1 and mask[31][16] == 0
+    for name, parts, hot in CURSORS:
+        got, pal, xor, mask = check_icon_file(os.path.join(out, name), 2, 1)
+        assert got == hot and pal == [(0, 0, 0), (255, 255, 255)], name
+        assert mask[hot[1]][hot[0]] == 0, name
+        assert all(not (m and v) for mr, xr in zip(mask, xor) for m, v in zip(mr, xr))
+    print("all pictures ok")
 
 
 def main(argv):
