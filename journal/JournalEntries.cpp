@@ -51,7 +51,7 @@ void ApplyJournalEntries() {
         std::string key = std::string(JournalingKey) + "\\" + names.Get(n);
         if (!registry->OpenKey(key, true))
             throw vcl::ERegistryException(
-                vcl::FormatMessage("Failed to set data for '%s'", EnabledValue));
+                vcl::Format("Failed to set data for '%s'", EnabledValue));
         registry->WriteInteger(EnabledValue, Form1->JournalOn[n]);
     }
 }

@@ -4,7 +4,7 @@
 
 namespace vcl {
 
-std::string FormatMessage(const char* format, const std::string& argument) {
+std::string Format(const char* format, const std::string& argument) {
     std::string result;
     const char* marker = std::strstr(format, "%s");
     if (!marker) return format;

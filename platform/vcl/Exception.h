@@ -36,6 +36,6 @@ public:
 };
 
 // printf-style "%s" substitution used for the library's fixed message formats.
-std::string FormatMessage(const char* format, const std::string& argument);
+std::string Format(const char* format, const std::string& argument);
 
 }  // namespace vcl

@@ -20,8 +20,10 @@ unsigned char Upper(unsigned char c) {
 }
 
 bool IsPredefined(HKEY key) {
-    auto value = reinterpret_cast<std::uintptr_t>(key);
-    return value >= 0x80000000u && value <= 0x80000006u;
+    // Predefined handles are sign-extended 32-bit values.
+    auto value = reinterpret_cast<std::intptr_t>(key);
+    return value >= static_cast<std::int32_t>(0x80000000u) &&
+           value <= static_cast<std::int32_t>(0x80000006u);
 }
 
 }  // namespace
@@ -74,6 +76,8 @@ LONG MemoryRegistry::Walk(std::shared_ptr<Node> base, LPCSTR subKey, bool create
                           std::shared_ptr<Node>& node, bool& created) {
     created = false;
     std::string path = subKey ? subKey : "";
+    // The ANSI calls convert the path into a buffer of 255 characters.
+    if (path.size() > kMaxKeyNameLength) return ERROR_MORE_DATA;
     if (!path.empty() && path.front() == '\\') return ERROR_BAD_PATHNAME;
     while (!path.empty() && path.back() == '\\') path.pop_back();
     std::shared_ptr<Node> current = std::move(base);

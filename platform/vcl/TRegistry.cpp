@@ -81,9 +81,9 @@ int TRegistry::ReadInteger(const std::string& name) {
     DWORD size = sizeof data;
     if (!current_ || RegistryApi::Current().QueryValueEx(current_, name.c_str(), &type, data,
                                                          &size) != ERROR_SUCCESS)
-        throw ERegistryException(FormatMessage("Failed to get data for '%s'", name));
+        throw ERegistryException(Format("Failed to get data for '%s'", name));
     if (type != REG_DWORD)
-        throw ERegistryException(FormatMessage("Invalid data type for '%s'", name));
+        throw ERegistryException(Format("Invalid data type for '%s'", name));
     return static_cast<int>(static_cast<DWORD>(data[0]) | static_cast<DWORD>(data[1]) << 8 |
                             static_cast<DWORD>(data[2]) << 16 | static_cast<DWORD>(data[3]) << 24);
 }
@@ -94,7 +94,7 @@ void TRegistry::WriteInteger(const std::string& name, int value) {
                           static_cast<BYTE>(bits >> 16), static_cast<BYTE>(bits >> 24)};
     if (!current_ || RegistryApi::Current().SetValueEx(current_, name.c_str(), 0, REG_DWORD, data,
                                                        sizeof data) != ERROR_SUCCESS)
-        throw ERegistryException(FormatMessage("Failed to set data for '%s'", name));
+        throw ERegistryException(Format("Failed to set data for '%s'", name));
 }
 
 }  // namespace vcl

@@ -8,7 +8,7 @@
 namespace vcl {
 
 void ThrowListIndexError(int index) {
-    throw Exception(FormatMessage("List index out of bounds (%s)", std::to_string(index)));
+    throw Exception(Format("List index out of bounds (%s)", std::to_string(index)));
 }
 
 int TStringList::Add(const std::string& text) {

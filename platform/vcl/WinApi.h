@@ -33,10 +33,11 @@ using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
 struct FILETIME;
 using PFILETIME = FILETIME*;
 
-#define HKEY_CLASSES_ROOT ((HKEY)(std::uintptr_t)0x80000000)
-#define HKEY_CURRENT_USER ((HKEY)(std::uintptr_t)0x80000001)
-#define HKEY_LOCAL_MACHINE ((HKEY)(std::uintptr_t)0x80000002)
-#define HKEY_USERS ((HKEY)(std::uintptr_t)0x80000003)
+// Sign-extended, as in <windows.h>.
+#define HKEY_CLASSES_ROOT ((HKEY)(std::intptr_t)(std::int32_t)0x80000000u)
+#define HKEY_CURRENT_USER ((HKEY)(std::intptr_t)(std::int32_t)0x80000001u)
+#define HKEY_LOCAL_MACHINE ((HKEY)(std::intptr_t)(std::int32_t)0x80000002u)
+#define HKEY_USERS ((HKEY)(std::intptr_t)(std::int32_t)0x80000003u)
 
 constexpr LONG ERROR_SUCCESS = 0;
 constexpr LONG ERROR_FILE_NOT_FOUND = 2;
