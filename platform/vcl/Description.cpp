@@ -56,8 +56,8 @@ long DecodeUtf8(std::string_view s, size_t& i) {
 }
 
 std::string CodePointName(long cp) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "U+%04lX", cp);
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "U+%04lX", static_cast<unsigned long>(cp) & 0x1FFFFFul);
     return buffer;
 }
 

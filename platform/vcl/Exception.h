@@ -35,6 +35,12 @@ public:
     using Exception::Exception;
 };
 
+// A resource is missing from the executable.
+class EResNotFound : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // printf-style "%s" substitution used for the library's fixed message formats.
 std::string Format(const char* format, const std::string& argument);
 

@@ -17,6 +17,8 @@ TComponent* TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
     return components_.back().get();
 }
 
+bool TComponent::ReadProperty(const DescriptionProperty&, PropertyReader&) { return false; }
+
 TComponent* TComponent::FindComponent(const std::string& name) const {
     for (const auto& component : components_)
         if (component->Name() == name) return component.get();

@@ -1,16 +1,21 @@
 #pragma once
 // Base of everything a form owns. An owner destroys the components it owns,
 // last created first.
+#include "Description.h"
+#include "PropertyReader.h"
+#include "Types.h"
+
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace vcl {
 
-class TComponent {
+class TComponent : public TObject {
 public:
     explicit TComponent(TComponent* owner = nullptr) : owner_(owner) {}
-    virtual ~TComponent();
+    ~TComponent() override;
+    const char* ClassName() const override { return "TComponent"; }
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 
@@ -32,6 +37,11 @@ public:
     int ComponentCount() const { return static_cast<int>(components_.size()); }
     TComponent* Component(int index) const { return components_.at(index).get(); }
     TComponent* FindComponent(const std::string& name) const;
+
+    // Description loading: sets one property (false: unknown property), then
+    // Loaded() runs once every component of the form exists.
+    virtual bool ReadProperty(const DescriptionProperty& property, PropertyReader& reader);
+    virtual void Loaded() {}
 
 protected:
     // Destroys owned components now, last created first.

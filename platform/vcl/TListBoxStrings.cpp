@@ -9,7 +9,12 @@
 
 namespace vcl {
 
-void TListBoxStrings::Clear() { items_.clear(); }
+void TListBoxStrings::Clear() {
+    items_.clear();
+#if TRAMVELT_HAS_WINDOWS
+    if (owner_.HandleAllocated()) ::SendMessageA(owner_.Handle(), LB_RESETCONTENT, 0, 0);
+#endif
+}
 
 int TListBoxStrings::Add(const std::string& text) {
     FaultInjection::OnAppend();
@@ -18,6 +23,16 @@ int TListBoxStrings::Add(const std::string& text) {
     } catch (const std::bad_alloc&) {
         throw EOutOfMemory();
     }
+#if TRAMVELT_HAS_WINDOWS
+    if (owner_.HandleAllocated()) {
+        LRESULT result = ::SendMessageA(owner_.Handle(), LB_ADDSTRING, 0,
+                                        reinterpret_cast<LPARAM>(text.c_str()));
+        if (result == LB_ERR || result == LB_ERRSPACE) {
+            items_.pop_back();
+            throw EOutOfMemory();
+        }
+    }
+#endif
     return Count() - 1;
 }
 

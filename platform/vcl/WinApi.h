@@ -72,4 +72,27 @@ constexpr REGSAM KEY_CREATE_LINK = 0x0020;
 constexpr REGSAM KEY_READ = 0x20019;
 constexpr REGSAM KEY_WRITE = 0x20006;
 constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
+
+// Window and drawing handles exist only as opaque types in the native build.
+using UINT = unsigned int;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using COLORREF = DWORD;
+struct HWND__;
+using HWND = HWND__*;
+struct HDC__;
+using HDC = HDC__*;
+struct HBITMAP__;
+using HBITMAP = HBITMAP__*;
+struct HFONT__;
+using HFONT = HFONT__*;
+struct HPEN__;
+using HPEN = HPEN__*;
+struct HBRUSH__;
+using HBRUSH = HBRUSH__*;
+struct HICON__;
+using HICON = HICON__*;
+using HCURSOR = HICON;
+using HGDIOBJ = void*;
 #endif

@@ -1,0 +1,85 @@
+#include "PropertyReader.h"
+
+#include "Exception.h"
+#include "TComponent.h"
+
+#include <climits>
+
+namespace vcl {
+
+void PropertyReader::Fail(const DescriptionValue& value, const std::string& what) const {
+    std::string where = source_ + "(" + std::to_string(value.line) + ":" +
+                        std::to_string(value.column) + "): ";
+    std::string who = component_ ? std::string(component_->ClassName()) + " '" +
+                                       component_->Name() + "'"
+                                 : "?";
+    throw EDescriptionError(where + "property '" + (property_ ? property_->name : "?") +
+                            "' of " + who + ": " + what);
+}
+
+void PropertyReader::UnknownProperty() const {
+    std::string where = source_ + "(" + std::to_string(property_->line) + ":" +
+                        std::to_string(property_->column) + "): ";
+    throw EDescriptionError(where + "unknown property '" + property_->name + "' of " +
+                            component_->ClassName() + " '" + component_->Name() + "'");
+}
+
+void PropertyReader::Expect(const DescriptionValue& value, DescriptionValue::Kind kind) const {
+    if (value.kind != kind)
+        Fail(value, std::string("expected ") + KindName(kind) + ", found " + KindName(value.kind));
+}
+
+const std::string& PropertyReader::Identifier(const DescriptionValue& value) const {
+    Expect(value, DescriptionValue::Kind::Identifier);
+    return value.text;
+}
+
+int PropertyReader::Integer(const DescriptionValue& value) const {
+    Expect(value, DescriptionValue::Kind::Integer);
+    if (value.integer < INT_MIN || value.integer > static_cast<long long>(UINT_MAX))
+        Fail(value, "integer out of range");
+    return static_cast<int>(value.integer);
+}
+
+bool PropertyReader::Boolean(const DescriptionValue& value) const {
+    return Enum<bool>(value, {{"true", true}, {"false", false}});
+}
+
+std::string PropertyReader::String(const DescriptionValue& value) const {
+    Expect(value, DescriptionValue::Kind::String);
+    return value.text;
+}
+
+TColor PropertyReader::Color(const DescriptionValue& value) const {
+    if (value.kind == DescriptionValue::Kind::Integer) return Integer(value);
+    return Enum<TColor>(value, {{"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen},
+                                {"clNavy", clNavy}, {"clSilver", clSilver}, {"clGray", clGray},
+                                {"clRed", clRed}, {"clYellow", clYellow}, {"clBlue", clBlue},
+                                {"clWhite", clWhite}, {"clBtnFace", clBtnFace},
+                                {"clWindow", clWindow}, {"clWindowText", clWindowText},
+                                {"clBtnText", clBtnText}});
+}
+
+TCursor PropertyReader::Cursor(const DescriptionValue& value) const {
+    if (value.kind == DescriptionValue::Kind::Integer) return Integer(value);
+    return Enum<TCursor>(value, {{"crDefault", crDefault}, {"crArrow", crArrow},
+                                 {"crIBeam", crIBeam}, {"crHandPoint", crHandPoint}});
+}
+
+unsigned PropertyReader::Set(const DescriptionValue& value,
+                             std::initializer_list<std::pair<const char*, unsigned>> names) const {
+    Expect(value, DescriptionValue::Kind::Set);
+    unsigned bits = 0;
+    for (const std::string& item : value.items) {
+        bool found = false;
+        for (const auto& entry : names)
+            if (item == entry.first) {
+                bits |= entry.second;
+                found = true;
+            }
+        if (!found) Fail(value, "unknown set element '" + item + "'");
+    }
+    return bits;
+}
+
+}  // namespace vcl
