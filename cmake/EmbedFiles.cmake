@@ -1,13 +1,15 @@
-# Writes OUT, a C++ source with the bytes of FILES (in DIR) as a table of
-# EmbeddedResource entries named by the file name in upper case, dots as underscores.
+# Writes OUT, a C++ source with the bytes of FILES (full paths) as a table of
+# EmbeddedResource entries, named by the file name in upper case with dots as
+# underscores.
 set(body "#include <cstddef>\nstruct EmbeddedResource { const char* name; const unsigned char* data; std::size_t size; };\n")
 set(table "")
 set(index 0)
-foreach(file ${FILES})
-  file(READ ${DIR}/${file} hex HEX)
+foreach(path ${FILES})
+  file(READ ${path} hex HEX)
   string(LENGTH "${hex}" length)
   math(EXPR size "${length} / 2")
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  get_filename_component(file ${path} NAME)
   string(TOUPPER ${file} name)
   string(REPLACE "." "_" name ${name})
   string(APPEND body "static const unsigned char r${index}[] = {${bytes}0};\n")

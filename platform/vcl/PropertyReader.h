@@ -21,9 +21,8 @@ using THandlerTable = std::map<std::string, std::any>;
 
 class PropertyReader {
 public:
-    PropertyReader(const std::string& source, const std::string& formClass,
-                   const THandlerTable& handlers)
-        : source_(source), formClass_(formClass), handlers_(handlers) {}
+    PropertyReader(std::string source, std::string formClass, const THandlerTable& handlers)
+        : source_(std::move(source)), formClass_(std::move(formClass)), handlers_(handlers) {}
 
     // The property being read, for messages.
     void Begin(const TComponent& component, const DescriptionProperty& property) {
@@ -66,8 +65,8 @@ private:
     const std::string& Identifier(const DescriptionValue& value) const;
     void Expect(const DescriptionValue& value, DescriptionValue::Kind kind) const;
 
-    const std::string& source_;
-    const std::string& formClass_;
+    std::string source_;
+    std::string formClass_;
     const THandlerTable& handlers_;
     const TComponent* component_ = nullptr;
     const DescriptionProperty* property_ = nullptr;

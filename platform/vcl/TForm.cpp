@@ -55,7 +55,10 @@ void TForm::ReadProperties(TComponent& component, const DescriptionObject& objec
 }
 
 void TForm::LoadDescription(const std::string& resourceName) {
-    std::string_view text = FindResourceData(resourceName);
+    LoadDescriptionText(FindResourceData(resourceName), resourceName);
+}
+
+void TForm::LoadDescriptionText(std::string_view text, const std::string& resourceName) {
     DescriptionObject root = ParseDescription(text, resourceName);
     auto where = [&](const DescriptionObject& object) {
         return resourceName + "(" + std::to_string(object.line) + ":" +

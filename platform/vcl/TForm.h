@@ -96,6 +96,8 @@ protected:
     }
     // Builds the form from the description resource of that file name.
     void LoadDescription(const std::string& resourceName);
+    // The same from description text; sourceName names it in messages.
+    void LoadDescriptionText(std::string_view text, const std::string& sourceName);
 
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;

@@ -23,8 +23,12 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::InsertControl(TControl* control) {
-    controls_.push_back(control);
     auto* windowed = dynamic_cast<TWinControl*>(control);
+    // Without a tab order of its own a control follows its windowed siblings.
+    if (windowed && windowed->TabOrder < 0)
+        windowed->TabOrder = static_cast<int>(std::count_if(
+            controls_.begin(), controls_.end(), [](TControl* c) { return c->IsWindowed(); }));
+    controls_.push_back(control);
     if (windowed && handle_) windowed->CreateHandle();
     AlignControls();
 }
