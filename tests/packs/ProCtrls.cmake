@@ -1,0 +1,1 @@
+# Tests of the ProCtrls pack (tramvelt_test from the parent file).
