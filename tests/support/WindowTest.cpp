@@ -24,6 +24,16 @@ void PumpFor(int ms) {
     PumpUntil([&] { return std::chrono::steady_clock::now() > end; }, ms + 1000);
 }
 
+bool Activate(HWND window) {
+    RECT r;
+    ::GetWindowRect(window, &r);
+    MoveMouse(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    ::SetForegroundWindow(window);
+    bool active = PumpUntil([&] { return ::GetActiveWindow() == window; });
+    PumpFor(50);
+    return active;
+}
+
 COLORREF ScreenPixel(int x, int y) {
     HDC screen = ::GetDC(nullptr);
     COLORREF color = ::GetPixel(screen, x, y);
@@ -107,21 +117,8 @@ struct MessageBoxWatcher::State {
 namespace {
 
 struct Found {
-    const std::string* caption;
-    HWND box = nullptr;
+    HWND box;
 };
-
-BOOL CALLBACK FindBox(HWND window, LPARAM data) {
-    auto* found = reinterpret_cast<Found*>(data);
-    char className[64] = {}, title[256] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    ::GetWindowTextA(window, title, sizeof title);
-    if (std::string(className) == "#32770" && *found->caption == title && ::IsWindowVisible(window)) {
-        found->box = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 BOOL CALLBACK ReadChild(HWND child, LPARAM data) {
     auto* info = reinterpret_cast<MessageBoxInfo*>(data);
@@ -149,9 +146,11 @@ MessageBoxWatcher::MessageBoxWatcher(std::string caption) : state_(new State) {
     state_->caption = std::move(caption);
     thread_ = std::thread([state = state_] {
         while (!state->stop) {
-            Found found{&state->caption};
-            ::EnumWindows(FindBox, reinterpret_cast<LPARAM>(&found));
-            if (found.box) {
+            // FindWindowEx reads window texts without sending messages, so it
+            // cannot deadlock with a test thread that waits for this one.
+            HWND box = ::FindWindowExA(nullptr, nullptr, "#32770", state->caption.c_str());
+            if (box && ::IsWindowVisible(box)) {
+                Found found{box};
                 ::Sleep(100);  // let it finish laying out
                 MessageBoxInfo info;
                 info.caption = state->caption;

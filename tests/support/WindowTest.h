@@ -18,6 +18,11 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 // Dispatches messages for ms milliseconds.
 void PumpFor(int ms);
 
+// Makes window the active window the way a user would: with no window manager
+// on the virtual display, X gives the keyboard to the window under the
+// pointer, so the pointer is moved onto it first. Returns whether it worked.
+bool Activate(HWND window);
+
 // A pixel of the screen as the X server shows it (0x00BBGGRR).
 COLORREF ScreenPixel(int x, int y);
 // A pixel at client coordinates of window.
