@@ -95,6 +95,7 @@ LONG MemoryRegistry::Walk(std::shared_ptr<Node> base, LPCSTR subKey, bool create
             auto child = std::make_shared<Node>();
             child->name = name;
             it = current->subkeys.emplace(name, std::move(child)).first;
+            current->enumIndex = static_cast<std::size_t>(-1);
             created = true;
         }
         current = it->second;
@@ -163,7 +164,14 @@ LONG MemoryRegistry::EnumKeyEx(HKEY key, DWORD index, LPSTR name, LPDWORD nameLe
     if (LONG error = Resolve(key, KEY_ENUMERATE_SUB_KEYS, node)) return error;
     if (index >= node->subkeys.size()) return ERROR_NO_MORE_ITEMS;
     auto it = node->subkeys.begin();
-    std::advance(it, index);
+    if (node->enumIndex != static_cast<std::size_t>(-1) && node->enumIndex <= index) {
+        it = node->enumIt;
+        std::advance(it, index - node->enumIndex);
+    } else {
+        std::advance(it, index);
+    }
+    node->enumIndex = index;
+    node->enumIt = it;
     const std::string& found = it->first;
     if (found.size() + 1 > *nameLen) return ERROR_MORE_DATA;
     std::memcpy(name, found.c_str(), found.size() + 1);
@@ -226,6 +234,7 @@ LONG MemoryRegistry::DeleteTree(HKEY key, LPCSTR subKey) {
     if (path.empty()) {
         for (auto& entry : base->subkeys) MarkDeleted(*entry.second);
         base->subkeys.clear();
+        base->enumIndex = static_cast<std::size_t>(-1);
         base->values.clear();
         return ERROR_SUCCESS;
     }
@@ -239,6 +248,7 @@ LONG MemoryRegistry::DeleteTree(HKEY key, LPCSTR subKey) {
     if (it == parent->subkeys.end()) return ERROR_FILE_NOT_FOUND;
     MarkDeleted(*it->second);
     parent->subkeys.erase(it);
+    parent->enumIndex = static_cast<std::size_t>(-1);
     return ERROR_SUCCESS;
 }
 

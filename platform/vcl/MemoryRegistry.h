@@ -64,6 +64,10 @@ private:
         std::string name;
         std::map<std::string, std::shared_ptr<Node>, NameLess> subkeys;
         std::map<std::string, Value, NameLess> values;
+        // Position of the last enumerated subkey, so that enumerating index by
+        // index is linear; reset whenever the subkeys change.
+        std::size_t enumIndex = static_cast<std::size_t>(-1);
+        std::map<std::string, std::shared_ptr<Node>, NameLess>::iterator enumIt;
         bool deleted = false;
         bool denyWrite = false;
         LONG setValueError = ERROR_SUCCESS;

@@ -131,6 +131,8 @@ bool TControl::ReadProperty(const DescriptionProperty& property, PropertyReader&
         Hint = reader.String(value);
     } else if (name == "ShowHint") {
         ShowHint = reader.Boolean(value);
+    } else if (name == "ParentShowHint") {
+        ParentShowHint = reader.Boolean(value);
     } else if (name == "Cursor") {
         Cursor = reader.Cursor(value);
     } else if (name == "Color") {

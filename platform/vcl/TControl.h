@@ -48,6 +48,8 @@ public:
     // Text of the control's hint; shown only where ShowHint is on.
     std::string Hint;
     bool ShowHint = false;
+    // Kept for descriptions; hints follow each control's own ShowHint only.
+    bool ParentShowHint = true;
     TCursor Cursor = crDefault;
     TNotifyEvent OnClick;
 
