@@ -120,6 +120,38 @@ struct Found {
     HWND box;
 };
 
+// Whether the icon control shows the system's stop icon: its pixels on the
+// screen against the stop icon drawn here on the same background. Works for
+// boxes of other processes too, whose icon handles mean nothing here.
+bool ShowsStopIcon(HWND iconControl) {
+    RECT r;
+    ::GetWindowRect(iconControl, &r);
+    int width = r.right - r.left, height = r.bottom - r.top;
+    if (width <= 0 || height <= 0 || width > 64 || height > 64) return false;
+    HDC screen = ::GetDC(nullptr);
+    COLORREF background = ::GetPixel(screen, r.left, r.top);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    HBRUSH brush = ::CreateSolidBrush(background);
+    RECT all{0, 0, width, height};
+    ::FillRect(dc, &all, brush);
+    ::DeleteObject(brush);
+    ::DrawIconEx(dc, 0, 0, ::LoadIconA(nullptr, IDI_HAND), width, height, 0, nullptr, DI_NORMAL);
+    int same = 0, differentFromBackground = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            COLORREF expected = ::GetPixel(dc, x, y);
+            if (expected != background) ++differentFromBackground;
+            if (expected == ::GetPixel(screen, r.left + x, r.top + y)) ++same;
+        }
+    ::SelectObject(dc, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    ::ReleaseDC(nullptr, screen);
+    return differentFromBackground > 0 && same * 100 >= width * height * 95;
+}
+
 BOOL CALLBACK ReadChild(HWND child, LPARAM data) {
     auto* info = reinterpret_cast<MessageBoxInfo*>(data);
     char className[64] = {}, text[1024] = {};
@@ -131,8 +163,7 @@ BOOL CALLBACK ReadChild(HWND child, LPARAM data) {
     } else if (cls == "Static") {
         LONG style = ::GetWindowLongA(child, GWL_STYLE);
         if ((style & SS_TYPEMASK) == SS_ICON) {
-            HICON shown = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
-            info->stopIcon = shown != nullptr && shown == ::LoadIconA(nullptr, IDI_HAND);
+            info->stopIcon = ShowsStopIcon(child);
         } else if (*text) {
             info->text = text;
         }
