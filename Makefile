@@ -2,7 +2,7 @@
 # make run    build and start the program under Wine on a demo registry
 # make build  build the native, 64-bit and 32-bit Windows trees
 # make bench  build and run the benchmarks
-.PHONY: all deps build build-native build-win64 build-win32 test test-native test-win64 run bench clean
+.PHONY: all deps build build-native build-win64 build-win32 check-release test test-native test-win64 run bench clean
 
 BUILD := build
 JOBS ?= $(shell nproc)
@@ -46,7 +46,11 @@ test-win64: build-win64
 	cd $(BUILD)/win64 && $(CURDIR)/tools/with-xvfb.sh ctest --output-on-failure -j $(JOBS); \
 	  rc=$$?; WINEPREFIX=$(WINE_TEST_PREFIX) wineserver -k 2>/dev/null; exit $$rc
 
-test: build-win32 test-native test-win64
+# The 32-bit release is built and checked, never run here.
+check-release: build-win32
+	tools/check-release.sh $(BUILD)/win32/Tramvelt.exe
+
+test: check-release test-native test-win64
 
 run: build-win64
 	tools/run.sh $(CURDIR)/$(BUILD)
