@@ -43,6 +43,8 @@ test-native: build-native
 # Windows tests share one virtual display and one throwaway Wine prefix.
 test-win64: build-win64
 	tools/wine-prefix.sh $(WINE_TEST_PREFIX)
+	# A wine server left from an earlier run would still talk to an old display.
+	WINEPREFIX=$(WINE_TEST_PREFIX) wineserver -k 2>/dev/null || true
 	cd $(BUILD)/win64 && $(CURDIR)/tools/with-xvfb.sh ctest --output-on-failure -j $(JOBS); \
 	  rc=$$?; WINEPREFIX=$(WINE_TEST_PREFIX) wineserver -k 2>/dev/null; exit $$rc
 
@@ -53,7 +55,7 @@ check-release: build-win32
 test: check-release test-native test-win64
 
 run: build-win64
-	tools/run.sh $(CURDIR)/$(BUILD)
+	tools/run.sh $(CURDIR)/$(BUILD) "$(WINEPREFIX)"
 
 bench: deps
 	cmake -S . -B $(BUILD)/bench-win64 $(CMAKE_COMMON) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
