@@ -40,6 +40,31 @@ bench_journal() {
   run_wine journal_bench
 }
 
+# --- Start-up: the program (against the demo entries) to its painted main window,
+# against a bare Win32 window, both timed from outside by startup_bench.exe on
+# one virtual display. The journal bench removes its keys when it ends, so the
+# demo entries are seeded here, after it, in the same prefix.
+bench_startup() {
+  section "startup: win64 under Wine"
+  # A fresh wineserver on this section's display (none may linger from before).
+  stop_wine
+  WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
+  "$here/wine-prefix.sh" "$prefix"
+  WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+    "$here/with-xvfb.sh" sh -c '
+      # Exactly the demo entries, whatever an earlier run left.
+      wine reg delete "HKCU\\Software\\Microsoft\\Shared Tools\\Outlook\\Journaling" /f \
+        >/dev/null 2>&1 || true
+      "$1/seed-demo.sh" || { echo "bench: seeding the demo entries failed" >&2; exit 1; }
+      "$1/wine-run.sh" "$2" "$3/startup_bench.exe"
+      rc=$?
+      wineserver -k 2>/dev/null || true
+      exit $rc
+    ' startup "$here" "$prefix" "$win64" ||
+    { echo "bench: startup_bench.exe (Wine) failed" >&2; failed=1; }
+}
+
 bench_journal
+bench_startup
 
 exit $failed
