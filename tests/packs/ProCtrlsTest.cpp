@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -104,16 +105,15 @@ private:
 
 // --- start-up ----------------------------------------------------------------
 
+// These two run first, before any label exists (a label's constructor would
+// start the pack too): what they find was set up before main.
 TEST(ProCtrlsPack, ClassesAreRegisteredWithoutTheProgramCallingAnything) {
-    struct Case {
-        const char* name;
-    };
-    for (const Case& c : {Case{"TProLabel"}, Case{"TProUrlLabel"}}) {
-        SCOPED_TRACE(c.name);
-        const vcl::TComponentFactory* factory = vcl::FindComponentClass(c.name);
+    for (const char* name : {"TProLabel", "TProUrlLabel"}) {
+        SCOPED_TRACE(name);
+        const vcl::TComponentFactory* factory = vcl::FindComponentClass(name);
         ASSERT_NE(factory, nullptr);
         std::unique_ptr<vcl::TComponent> component = (*factory)(nullptr);
-        EXPECT_STREQ(component->ClassName(), c.name);
+        EXPECT_STREQ(component->ClassName(), name);
         EXPECT_NE(dynamic_cast<TProLabel*>(component.get()), nullptr);
     }
 }
@@ -303,7 +303,8 @@ public:
         info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
         vcl::TMemoryDC memory;
-        vcl::TGdiObject<HBITMAP> bitmap(::CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        vcl::TGdiObject<HBITMAP> bitmap(
+            ::CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         if (!bitmap) throw vcl::Exception("CreateDIBSection failed");
         HGDIOBJ old = ::SelectObject(memory.Get(), bitmap.Get());
         POINT origin = ClientToScreenPoint(window, rect.Left, rect.Top);
@@ -464,6 +465,12 @@ TEST_F(ProCtrlsWindow, TextIsDrawnInTheFontColourAndALineFeedStartsANewLine) {
     const COLORREF white = Rgb(vcl::clWhite), green = Rgb(vcl::clGreen);
     Ink all = FindInk(pixels, white, green);
     EXPECT_TRUE(all.InColour()) << Describe(all);
+    // The block read agrees with single pixels, on ink and between letters.
+    HWND window = label.Parent()->Handle();
+    EXPECT_EQ(pixels.At(all.box.Left, all.box.Top),
+              ClientPixel(window, label.Left() + all.box.Left, label.Top() + all.box.Top));
+    EXPECT_EQ(pixels.At(label.Width() - 1, label.Height() - 1),
+              ClientPixel(window, label.Left() + label.Width() - 1, label.Top() + label.Height() - 1));
     Ink first = FindInk(pixels, white, green, 0, h);
     Ink second = FindInk(pixels, white, green, h, 2 * h);
     Ink below = FindInk(pixels, white, green, 2 * h);
@@ -484,8 +491,8 @@ TEST_F(ProCtrlsWindow, WordWrapBreaksLinesWiderThanTheLabel) {
     auto measure = [&](const std::string& text) { return font.Width(text); };
     const std::vector<std::string> lines =
         proctrls::LayoutLines(label.Caption(), true, label.Width(), measure);
-    ASSERT_GE(lines.size(), 3u);
-    ASSERT_LE(static_cast<int>(lines.size() + 1) * h, label.Height());
+    ASSERT_GE(lines.size(), 2u);
+    ASSERT_LE(static_cast<int>(lines.size() + 1) * h, label.Height()) << "room below the last line";
 
     Pixels wrapped = LabelPixels(label);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -560,11 +567,16 @@ TEST_F(ProCtrlsWindow, TransparentLabelOverAPictureLeavesThePictureBetweenTheLet
     TProCtrlsProbe* form = ShowProbe();
     TProLabel& label = *form->OverPicture;
     const COLORREF lime = Rgb(label.Font()->Color);
-    auto noText = [&](const Pixels& p) { return FindInk(p, 0xFFFFFFFF, lime).exact == 0; };
+    auto noText = [&](const Pixels& p) {
+        for (int y = 0; y < p.Height(); ++y)
+            for (int x = 0; x < p.Width(); ++x)
+                if (p.At(x, y) == lime) return false;
+        return true;
+    };
     label.SetVisible(false);
     ASSERT_TRUE(WaitForPixels(label, noText));
     Pixels picture = LabelPixels(label);
-    // A picture with many colours, so that a fill of any one would show.
+    // Mostly other than its corner's colour: a fill of one colour would show.
     Ink variety = FindInk(picture, picture.At(0, 0), lime);
     EXPECT_GT(variety.count, picture.Width() * picture.Height() / 2);
 
@@ -589,7 +601,8 @@ class ProCtrlsLink : public ProCtrlsWindow {
 protected:
     // Waits until the link's text is drawn in colour.
     static bool TextColourBecomes(TProUrlLabel& link, vcl::TColor colour) {
-        return WaitForPixels(link, [&](const Pixels& p) { return FindInk(p, Rgb(vcl::clWhite), Rgb(colour)).InColour(); });
+        return WaitForPixels(
+            link, [&](const Pixels& p) { return FindInk(p, Rgb(vcl::clWhite), Rgb(colour)).InColour(); });
     }
     static std::string Shown(TProUrlLabel& link, vcl::TColor colour) {
         return Describe(FindInk(LabelPixels(link), Rgb(vcl::clWhite), Rgb(colour)));
@@ -605,6 +618,8 @@ TEST_F(ProCtrlsLink, BlueThenRedWhileHeldThenNavyAndOpensTheUrlOnceOnRelease) {
     EXPECT_TRUE(TextColourBecomes(link, vcl::clBlue)) << Shown(link, vcl::clBlue);
 
     MoveMouse(inside);
+    const HCURSOR smallHand = ::LoadCursorA(::GetModuleHandleA(nullptr), "PRO_SMALLHANDPOINT");
+    EXPECT_TRUE(PumpUntil([&] { return ::GetCursor() == smallHand; }, 2000)) << "the link's cursor, 15001";
     MouseButton(inside, true);
     EXPECT_TRUE(TextColourBecomes(link, vcl::clRed)) << Shown(link, vcl::clRed);
     EXPECT_TRUE(recorder.Calls().empty()) << "nothing opens on the press";
@@ -663,7 +678,7 @@ TEST_F(ProCtrlsLink, NoUrlOpensForAReleaseOutsideOrTheRightButton) {
         PumpFor(100);
         EXPECT_TRUE(TextColourBecomes(link, vcl::clBlue)) << "not visited: " << Shown(link, vcl::clBlue);
         EXPECT_TRUE(recorder.Calls().empty());
-        EXPECT_TRUE(form->events.empty());
+        EXPECT_EQ(form->events, std::vector<std::string>{});
         EXPECT_FALSE(link.Visited());
         vcl::Application->DestroyForms();
         vcl::Application->ProcessMessages();
