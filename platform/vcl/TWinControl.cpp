@@ -129,6 +129,18 @@ void TWinControl::CreateParams(TCreateParams& params) {
     if (Parent()) params.parent = Parent()->Handle();
 }
 
+namespace {
+
+// Hands a message to the control behind the window.
+LRESULT Route(TWinControl* control, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!control) return ::DefWindowProcA(window, msg, wParam, lParam);
+    TMessage message{msg, wParam, lParam, 0};
+    control->Dispatch(message);
+    return message.Result;
+}
+
+}  // namespace
+
 LRESULT CALLBACK TWinControl::StandardProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     TWinControl* control = FromHandle(window);
     if (!control && msg == WM_NCCREATE) {
@@ -138,26 +150,21 @@ LRESULT CALLBACK TWinControl::StandardProc(HWND window, UINT msg, WPARAM wParam,
             ::SetPropA(window, kPropName, control);
         }
     }
-    if (!control) return ::DefWindowProcA(window, msg, wParam, lParam);
-    TMessage message{msg, wParam, lParam, 0};
-    control->Dispatch(message);
-    if (msg == WM_NCDESTROY) {
-        ::RemovePropA(window, kPropName);
-        control->handle_ = nullptr;
-    }
-    return message.Result;
+    LRESULT result = Route(control, window, msg, wParam, lParam);
+    if (control && msg == WM_NCDESTROY) control->ForgetHandle();
+    return result;
 }
 
 LRESULT CALLBACK TWinControl::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     TWinControl* control = FromHandle(window);
-    if (!control) return ::DefWindowProcA(window, msg, wParam, lParam);
-    TMessage message{msg, wParam, lParam, 0};
-    control->Dispatch(message);
-    if (msg == WM_NCDESTROY) {
-        ::RemovePropA(window, kPropName);
-        control->handle_ = nullptr;
-    }
-    return message.Result;
+    LRESULT result = Route(control, window, msg, wParam, lParam);
+    if (control && msg == WM_NCDESTROY) control->ForgetHandle();
+    return result;
+}
+
+void TWinControl::ForgetHandle() {
+    ::RemovePropA(handle_, kPropName);
+    handle_ = nullptr;
 }
 
 void TWinControl::CreateHandle() {
@@ -412,6 +419,7 @@ void TWinControl::CreateHandle() { Handle(); }
 void TWinControl::CreateWnd() {}
 void TWinControl::ApplyFont() {}
 void TWinControl::DestroyHandle() {}
+void TWinControl::ForgetHandle() {}
 void TWinControl::DefaultHandler(TMessage&) {}
 void TWinControl::SetVisible(bool visible) { TControl::SetVisible(visible); }
 int TWinControl::ClientWidth() const { return Width(); }

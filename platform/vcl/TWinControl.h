@@ -84,6 +84,8 @@ private:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void CreateHandle();
+    // The window is gone: drop the link to it.
+    void ForgetHandle();
     void PaintHandler();
     void MouseMessage(TMessage& message);
     bool SetCursorMessage(TMessage& message);
