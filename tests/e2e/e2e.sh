@@ -449,36 +449,43 @@ by_length=$(for ((r = 0; r < N; r++)); do echo "${#ROW_NAMES[r]} $r"; done | sor
 # Flips alone write nothing.
 expect_reg "$(seeded_state)" "unchanged before applying"
 
-# The same row again, then the arrow key moves on and flips the next row.
-click_row 0
-expect_rows 0 "after a second click on row 0"
+# A row again, then the arrow key moves on and flips the next row. Every row
+# now differs from what the registry holds, so each must be written.
+click_row 2
+expect_rows 2 "after a second click on row 2"
 key Down
-MARKS[1]=$((1 - MARKS[1]))
-expect_rows 1 "after Down"
+MARKS[3]=$((1 - MARKS[3]))
+expect_rows 3 "after Down"
 log "marks before applying: ${MARKS[*]}"
 
 click_client $APPLY_X $APPLY_Y
 expect_reg "$(applied_state)" "after clicking Übernehmen"
-expect_rows 1 "after applying"
+expect_rows 3 "after applying"
 log "applied with the button: $(reg_state)"
 
 applied=$(applied_state)
-click_row 2
-click_row 3
-expect_rows 3 "after flipping rows 2 and 3"
+click_row 0
+click_row 1
+expect_rows 1 "after flipping rows 0 and 1"
 click_client $CLOSE_X $CLOSE_Y
 expect_exit "Schließen"
 expect_reg "$applied" "unchanged after Schließen"
-MARKS[2]=$((1 - MARKS[2])) MARKS[3]=$((1 - MARKS[3]))
+MARKS[0]=$((1 - MARKS[0])) MARKS[1]=$((1 - MARKS[1]))
 
 # Run 2: the applied values come back; Enter applies, Escape closes.
 log "run 2"
 start_app
 expect_rows -1 "at start: the values applied in run 1"
 snap run2-start
-click_row 1
-click_row 5
-expect_rows 5 "after flipping rows 1 and 5"
+# Row 0 by a click, the others by Down: every row flips, so each must be
+# written again.
+click_row 0
+expect_rows 0 "after a click on row 0"
+for ((r = 1; r < N; r++)); do
+  key Down
+  MARKS[r]=$((1 - MARKS[r]))
+done
+expect_rows $((N - 1)) "after Down $((N - 1)) times"
 key Return
 expect_reg "$(applied_state)" "after Enter"
 log "applied with Enter: $(reg_state)"
