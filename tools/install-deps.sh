@@ -4,7 +4,7 @@
 set -eu
 packages="cmake ninja-build g++ make googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine wine64 xvfb xauth xdotool x11-utils imagemagick"
+  wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
