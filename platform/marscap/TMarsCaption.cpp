@@ -18,26 +18,6 @@ struct Registration {
     Registration() { vcl::RegisterComponentClass<TMarsCaption>("TMarsCaption"); }
 } registration;
 
-bool ReadFont(vcl::TFont& font, const std::string& field, const vcl::DescriptionValue& value,
-              vcl::PropertyReader& reader) {
-    if (field == "Name") {
-        font.Name = reader.String(value);
-    } else if (field == "Height") {
-        font.Height = reader.Integer(value);
-    } else if (field == "Color") {
-        font.Color = reader.Color(value);
-    } else if (field == "Style") {
-        font.Style = reader.Set(value, {{"fsBold", vcl::fsBold}, {"fsItalic", vcl::fsItalic},
-                                        {"fsUnderline", vcl::fsUnderline}, {"fsStrikeOut", vcl::fsStrikeOut}});
-    } else if (field == "Charset") {
-        font.Charset = reader.Enum<int>(value, {{"DEFAULT_CHARSET", vcl::DefaultCharset},
-                                                {"ANSI_CHARSET", vcl::AnsiCharset}});
-    } else {
-        return false;
-    }
-    return true;
-}
-
 bool StartsWith(const std::string& text, const char* prefix, std::string& rest) {
     std::string p = prefix;
     if (text.compare(0, p.size(), p) != 0) return false;
@@ -102,8 +82,8 @@ bool TMarsCaption::ReadProperty(const vcl::DescriptionProperty& property, vcl::P
             return true;
         }
     std::string field;
-    if (StartsWith(name, "ApplicationNameFont.", field)) return ReadFont(applicationNameFont_, field, value, reader);
-    if (StartsWith(name, "CaptionFont.", field)) return ReadFont(captionFont_, field, value, reader);
+    if (StartsWith(name, "ApplicationNameFont.", field)) return reader.Font(applicationNameFont_, field, value);
+    if (StartsWith(name, "CaptionFont.", field)) return reader.Font(captionFont_, field, value);
     if (name == "NumColors") {
         int count = reader.Integer(value);
         if (count < 1 || count > MaxColors)

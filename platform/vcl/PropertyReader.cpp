@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "TComponent.h"
+#include "TFont.h"
 
 #include <climits>
 
@@ -64,6 +65,24 @@ TCursor PropertyReader::Cursor(const DescriptionValue& value) const {
     if (value.kind == DescriptionValue::Kind::Integer) return Integer(value);
     return Enum<TCursor>(value, {{"crDefault", crDefault}, {"crArrow", crArrow},
                                  {"crIBeam", crIBeam}, {"crHandPoint", crHandPoint}});
+}
+
+bool PropertyReader::Font(TFont& font, const std::string& field, const DescriptionValue& value) const {
+    if (field == "Name") {
+        font.Name = String(value);
+    } else if (field == "Height") {
+        font.Height = Integer(value);
+    } else if (field == "Color") {
+        font.Color = Color(value);
+    } else if (field == "Style") {
+        font.Style = Set(value, {{"fsBold", fsBold}, {"fsItalic", fsItalic},
+                                 {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}});
+    } else if (field == "Charset") {
+        font.Charset = Enum<int>(value, {{"DEFAULT_CHARSET", DefaultCharset}, {"ANSI_CHARSET", AnsiCharset}});
+    } else {
+        return false;
+    }
+    return true;
 }
 
 unsigned PropertyReader::Set(const DescriptionValue& value,

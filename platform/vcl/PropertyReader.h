@@ -15,6 +15,7 @@
 namespace vcl {
 
 class TComponent;
+class TFont;
 
 // Event handlers of a form, by name, as typed std::function objects in std::any.
 using THandlerTable = std::map<std::string, std::any>;
@@ -56,6 +57,10 @@ public:
         if (const Event* event = std::any_cast<Event>(&it->second)) return *event;
         Fail(value, "handler '" + name + "' of " + formClass_ + " does not fit this event");
     }
+
+    // One field of a font ("Name", "Height", "Color", "Style", "Charset");
+    // false for another field.
+    bool Font(TFont& font, const std::string& field, const DescriptionValue& value) const;
 
     [[noreturn]] void Fail(const DescriptionValue& value, const std::string& what) const;
     [[noreturn]] void UnknownProperty() const;

@@ -145,22 +145,7 @@ bool TControl::ReadProperty(const DescriptionProperty& property, PropertyReader&
         OnClick = reader.Handler<TNotifyEvent>(value);
     } else if (name.compare(0, 5, "Font.") == 0) {
         ParentFont = false;
-        std::string field = name.substr(5);
-        if (field == "Name") {
-            font_.Name = reader.String(value);
-        } else if (field == "Height") {
-            font_.Height = reader.Integer(value);
-        } else if (field == "Color") {
-            font_.Color = reader.Color(value);
-        } else if (field == "Style") {
-            font_.Style = reader.Set(value, {{"fsBold", fsBold}, {"fsItalic", fsItalic},
-                                             {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}});
-        } else if (field == "Charset") {
-            font_.Charset = reader.Enum<int>(value, {{"DEFAULT_CHARSET", DefaultCharset},
-                                                     {"ANSI_CHARSET", AnsiCharset}});
-        } else {
-            return false;
-        }
+        return reader.Font(font_, name.substr(5), value);
     } else {
         return false;
     }
