@@ -43,14 +43,8 @@ test-native: build-native
 # Windows tests share one virtual display and one throwaway Wine prefix.
 test-win64: build-win64
 	tools/wine-prefix.sh $(WINE_TEST_PREFIX)
-	# A wine server left from an earlier run would still talk to an old display.
-	WINEPREFIX=$(WINE_TEST_PREFIX) wineserver -k 2>/dev/null || true
-	cd $(BUILD)/win64 && $(CURDIR)/tools/with-xvfb.sh ctest --output-on-failure -j $(JOBS); \
-	  rc=$$?; WINEPREFIX=$(WINE_TEST_PREFIX) wineserver -k 2>/dev/null; exit $$rc
-
-# The 32-bit release is built and checked, never run here.
-check-release: build-win32
-	tools/check-release.sh $(BUILD)/win32/Tramvelt.exe
+	cd $(BUILD)/win64 && WINEPREFIX=$(WINE_TEST_PREFIX) $(CURDIR)/tools/with-xvfb.sh \
+	  $(CURDIR)/tools/wine-session.sh ctest --output-on-failure -j $(JOBS)
 
 test: check-release test-native test-win64
 
