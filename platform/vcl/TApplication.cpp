@@ -94,6 +94,16 @@ void TApplication::Run() {
 
 void TApplication::ProcessMessage(void* raw) {
     MSG& msg = *static_cast<MSG*>(raw);
+    if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+        HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+        if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root))) {
+            try {
+                form->HintsNeeded();
+            } catch (...) {
+                HandleException(form);
+            }
+        }
+    }
     if (msg.message == WM_KEYDOWN) {
         HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
         if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root))) {

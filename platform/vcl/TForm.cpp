@@ -303,12 +303,20 @@ void TForm::Show() {
     ::ShowWindow(window, SW_SHOWNORMAL);
     ::SetForegroundWindow(window);
     ::UpdateWindow(window);
-    Application->UpdateHints(*this);
+    // Hints are set up when the mouse first moves over the form: loading the
+    // tooltip control would otherwise delay the first paint.
+    hintsPending_ = true;
 }
 
 void TForm::Hide() {
     TControl::SetVisible(false);
     if (HandleAllocated()) ::ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm::HintsNeeded() {
+    if (!hintsPending_) return;
+    hintsPending_ = false;
+    Application->UpdateHints(*this);
 }
 
 bool TForm::Active() const { return HandleAllocated() && ::GetActiveWindow() == const_cast<TForm*>(this)->Handle(); }
@@ -399,6 +407,7 @@ void TForm::CreateWnd() {}
 void TForm::Show() { Handle(); }
 void TForm::Hide() { TControl::SetVisible(false); }
 bool TForm::Active() const { return false; }
+void TForm::HintsNeeded() {}
 void TForm::Close() { Hide(); }
 TModalResult TForm::ShowModal() { Handle(); return mrNone; }
 void TForm::Paint(TCanvas&) {}

@@ -62,6 +62,8 @@ public:
     // then hides the form, re-enables and reactivates, and returns the result.
     TModalResult ShowModal();
     bool Modal() const { return modal_; }
+    // Registers the hints of the form's controls, once after each show.
+    void HintsNeeded();
     bool Active() const;
 
     // Tab, Enter and Esc: focus moves, default and cancel buttons. True when
@@ -118,6 +120,7 @@ private:
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     bool modal_ = false;
+    bool hintsPending_ = false;
     TCanvas* paintCanvas_ = nullptr;
     TWinControl* activeControl_ = nullptr;
     std::map<std::string, std::function<bool(TComponent*)>> members_;
