@@ -46,6 +46,8 @@ bench_journal() {
 # demo entries are seeded here, after it, in the same prefix.
 bench_startup() {
   section "startup: win64 under Wine"
+  # Timings under Wine stretch with other load on the machine.
+  echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || echo unknown)"
   # A fresh wineserver on this section's display (none may linger from before).
   stop_wine
   WINEPREFIX="$prefix" wineserver -w 2>/dev/null || true
