@@ -16,6 +16,8 @@ for dll in $imports; do
 done
 check "imports the registry, window and drawing DLLs" \
   'for d in advapi32.dll user32.dll gdi32.dll; do echo "$imports" | grep -qx "$d" || exit 1; done'
+# Loaded when a tooltip or a link first needs them: importing them slows start-up.
+check "does not import comctl32 or shell32" '! echo "$imports" | grep -qxE "comctl32.dll|shell32.dll"'
 # Resource names and version strings are stored in UTF-16: look for their bytes.
 hex=$(od -An -v -tx1 "$exe" | tr -d ' \n')
 has() {

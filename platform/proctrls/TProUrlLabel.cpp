@@ -3,7 +3,7 @@
 #include "platform/vcl/TForm.h"
 
 #if TRAMVELT_HAS_WINDOWS
-#include <shellapi.h>
+#include "platform/vcl/SystemLibrary.h"
 #endif
 
 namespace proctrls {
@@ -22,7 +22,11 @@ TProUrlLabel::TShellOpen TProUrlLabel::ShellOpen = &TProUrlLabel::ShellExecuteOp
 
 void TProUrlLabel::ShellExecuteOpen(HWND owner, const char* verb, const std::string& target, int show) {
 #if TRAMVELT_HAS_WINDOWS
-    ::ShellExecuteA(owner, verb, target.c_str(), nullptr, nullptr, show);
+    // shell32 is loaded by the first click, not at start-up, and kept to the end.
+    static vcl::SystemLibrary shell("shell32.dll");
+    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    auto shellExecute = shell.Function<ShellExecuteFunction>("ShellExecuteA");
+    shellExecute(owner, verb, target.c_str(), nullptr, nullptr, show);
 #else
     (void)owner, (void)verb, (void)target, (void)show;
 #endif

@@ -1,5 +1,6 @@
 #include "TApplication.h"
 
+#include "SystemLibrary.h"
 #include "TForm.h"
 #include "TGraphicControl.h"
 
@@ -23,6 +24,8 @@ TApplication* Application = &TApplication::Instance();
 
 struct TApplication::Hints {
 #if TRAMVELT_HAS_WINDOWS
+    // Declared first, so freed last: after the forms' tooltips are gone.
+    SystemLibrary commonControls{"comctl32.dll"};
     std::map<HWND, HWND> tooltips;  // form window -> its tooltip window
 #endif
 };
@@ -184,11 +187,12 @@ void TApplication::UpdateHints(TForm& form) {
     HWND formWindow = form.Handle();
     HWND& tooltip = hints_->tooltips[formWindow];
     if (!tooltip || !::IsWindow(tooltip)) {
-        static bool initialised = false;
-        if (!initialised) {
+        if (!hints_->commonControls.Loaded()) {
+            using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+            auto initCommonControls =
+                hints_->commonControls.Function<InitFunction>("InitCommonControlsEx");
             INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
-            ::InitCommonControlsEx(&init);
-            initialised = true;
+            initCommonControls(&init);
         }
         tooltip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                     WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,

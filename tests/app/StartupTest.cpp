@@ -6,7 +6,11 @@
 #include <gtest/gtest.h>
 
 #if TRAMVELT_HAS_WINDOWS
+#include <tlhelp32.h>
+
 #include <chrono>
+#include <cwchar>
+#include <memory>
 #include <string>
 
 namespace {
@@ -18,6 +22,23 @@ std::string WindowsPath(std::string path) {
     for (char& c : path)
         if (c == '/') c = '\\';
     return "Z:" + path;
+}
+
+// Whether the process has loaded the DLL of that file name.
+bool HasModule(DWORD process, const wchar_t* name) {
+    std::unique_ptr<void, decltype(&::CloseHandle)> snapshot(
+        ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process), &::CloseHandle);
+    if (snapshot.get() == INVALID_HANDLE_VALUE) {
+        snapshot.release();
+        ADD_FAILURE() << "no module list of process " << process;
+        return false;
+    }
+    MODULEENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Module32FirstW(snapshot.get(), &entry); more;
+         more = ::Module32NextW(snapshot.get(), &entry))
+        if (_wcsicmp(entry.szModule, name) == 0) return true;
+    return false;
 }
 
 struct ProcessRun {
@@ -106,6 +127,32 @@ TEST(Startup, BrokenInfoWindowGivesOneBoxNoWindowAndExitCodeZero) {
     EXPECT_EQ(run.boxes[0].text,
               "InfoForm.desc(29:15): property 'Picture' of TImage 'Image1': Resource Missing.bmp "
               "not found.");
+}
+
+TEST(Startup, CommonControlsAndShellAreLoadedOnlyWhenFirstNeeded) {
+    // The pointer rests away from where the window appears.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    bool checked = false;
+    ProcessRun run = Start(TRAMVELT_EXE, [&](HWND window) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        DWORD_PTR result = 0;
+        ASSERT_TRUE(::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result))
+            << "back at its message loop";
+        EXPECT_TRUE(HasModule(process, L"user32.dll")) << "the module list is read";
+        EXPECT_FALSE(HasModule(process, L"comctl32.dll"));
+        EXPECT_FALSE(HasModule(process, L"shell32.dll"));
+        RECT r;
+        ::GetWindowRect(window, &r);
+        MoveMouse(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        EXPECT_TRUE(PumpUntil([&] { return HasModule(process, L"comctl32.dll"); }))
+            << "the tooltips come with the first mouse move over the window";
+        checked = true;
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+    });
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.exitCode, 0u);
 }
 
 TEST(Startup, ClosingTheMainWindowEndsTheProcessWithExitCodeZero) {

@@ -7,9 +7,32 @@
 #include <gtest/gtest.h>
 
 #if TRAMVELT_HAS_WINDOWS
+#include <commctrl.h>
+
 namespace {
 
 using namespace testing_support;
+
+// The text of the tooltip this thread shows, or "" while none is visible.
+std::string VisibleHint() {
+    std::string found;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            char name[64] = {};
+            ::GetClassNameA(window, name, sizeof name);
+            if (std::string(name) != TOOLTIPS_CLASSA || !::IsWindowVisible(window)) return TRUE;
+            char text[256] = {};
+            TOOLINFOA info{};
+            info.cbSize = sizeof info;
+            info.lpszText = text;
+            if (::SendMessageA(window, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info)))
+                reinterpret_cast<std::string*>(data)->assign(text);
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
 
 class FormBehaviour : public ::testing::Test {
 protected:
@@ -61,6 +84,16 @@ TEST_F(FormBehaviour, ClickOnAWindowlessControlNeedsPressAndReleaseOverIt) {
     MoveMouse(ClientToScreenPoint(top, 100, 20));
     MouseButton(ClientToScreenPoint(top, 100, 20), false);
     EXPECT_TRUE(form->events.empty()) << "right click, and a press released outside";
+}
+
+TEST_F(FormBehaviour, HoveringShowsTheHintsOfWindowedAndWindowlessControls) {
+    TProbeForm* form = ShowProbe();
+    MoveMouse(ClientToScreenPoint(form->Top->Handle(), 8, 8));
+    EXPECT_TRUE(PumpUntil([] { return VisibleHint() == "Bild"; })) << "picture: '" << VisibleHint() << "'";
+    MoveMouse(Centre(*form->Ok));
+    EXPECT_TRUE(PumpUntil([] { return VisibleHint() == "Übernehmen"; })) << "button: '" << VisibleHint() << "'";
+    MoveMouse(Centre(*form->List));
+    EXPECT_TRUE(PumpUntil([] { return VisibleHint().empty(); })) << "list without a hint: '" << VisibleHint() << "'";
 }
 
 TEST_F(FormBehaviour, EnterPressesTheDefaultButtonEscTheCancelButtonTabMovesFocus) {
