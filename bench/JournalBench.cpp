@@ -36,8 +36,8 @@ using vcl::RegistryApi;
 // The journaling key relative to HKEY_CURRENT_USER (JournalingKey without its "\").
 const std::string kJournal = "Software\\Microsoft\\Shared Tools\\Outlook\\Journaling";
 const char* const kEnabled = "Enabled";
-// Rows from this index on carry no flag (the size of TForm1::JournalOn).
-constexpr int kFlagCount = static_cast<int>(sizeof(TForm1::JournalOn));
+// Rows from this index on carry no flag.
+constexpr int kFlagCount = TForm1::JournalFlagCount;
 constexpr double kTarget = 1.5;
 
 // ---------------------------------------------------------------------------

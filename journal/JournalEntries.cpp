@@ -15,9 +15,6 @@ namespace {
 
 const char* const EnabledValue = "Enabled";
 
-// Entries at or beyond this index have no flag and are neither read nor written.
-constexpr std::int32_t FlagCount = static_cast<std::int32_t>(sizeof(TForm1::JournalOn));
-
 }  // namespace
 
 void LoadJournalEntries() {
@@ -27,7 +24,8 @@ void LoadJournalEntries() {
 std::int32_t AddJournalEntry(const std::string& path, const std::string& name) {
     Form1->ListBox1->Items->Add(name);
     auto registry = std::make_unique<vcl::TRegistry>();
-    if (JournalCount < FlagCount) {
+    // Entries with no flag left are counted but neither read nor written.
+    if (JournalCount < TForm1::JournalFlagCount) {
         unsigned char& flag = Form1->JournalOn[JournalCount];
         try {
             // Not checked: a key that cannot be opened leaves no current key,
@@ -46,7 +44,7 @@ std::int32_t AddJournalEntry(const std::string& path, const std::string& name) {
 void ApplyJournalEntries() {
     auto registry = std::make_unique<vcl::TRegistry>();
     vcl::TStrings& names = *Form1->ListBox1->Items;
-    int last = names.Count() < FlagCount ? names.Count() : FlagCount;
+    int last = names.Count() < TForm1::JournalFlagCount ? names.Count() : TForm1::JournalFlagCount;
     for (int n = last - 1; n >= 0; --n) {
         std::string key = std::string(JournalingKey) + "\\" + names.Get(n);
         if (!registry->OpenKey(key, true))

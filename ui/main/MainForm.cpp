@@ -9,8 +9,6 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-constexpr int FlagCount = static_cast<int>(sizeof(TForm1::JournalOn));
-
 const char* const ListHint =
     "Markieren Sie hier die Programme,\nderen Protokollfunktion aktiviert bleiben soll.";
 
@@ -62,7 +60,7 @@ void TForm1::FormShow(vcl::TObject*) {
 
 void TForm1::ListBox1DrawItem(vcl::TWinControl*, int Index, vcl::TRect Rect,
                               vcl::TOwnerDrawState) {
-    if (Index < 0 || Index >= ListBox1->Items->Count() || Index >= FlagCount) return;
+    if (Index < 0 || Index >= ListBox1->Items->Count() || Index >= JournalFlagCount) return;
 
     const int W = Image1->Width();
     const int H = Image1->Height();
@@ -89,7 +87,7 @@ void TForm1::ListBox1DrawItem(vcl::TWinControl*, int Index, vcl::TRect Rect,
 
 void TForm1::ListBox1Click(vcl::TObject*) {
     const int i = ListBox1->ItemIndex();
-    if (i < 0 || i >= ListBox1->Items->Count() || i >= FlagCount) return;
+    if (i < 0 || i >= ListBox1->Items->Count() || i >= JournalFlagCount) return;
     JournalOn[i] = JournalOn[i] == 0 ? 1 : 0;
     ListBox1->Repaint();
 }

@@ -27,9 +27,10 @@ public:
     vcl::TPanel* Panel4 = nullptr;
     vcl::TImage* Image3 = nullptr;
 
-    // One flag per row of ListBox1: 1 keeps journaling on. Rows from index 1024
-    // on have none.
-    unsigned char JournalOn[1024] = {};
+    // One flag per row of ListBox1: 1 keeps journaling on. Rows from index
+    // JournalFlagCount (1024) on have none.
+    static constexpr int JournalFlagCount = 1024;
+    unsigned char JournalOn[JournalFlagCount] = {};
 
     explicit TForm1(vcl::TComponent* Owner);
     ~TForm1() override;
