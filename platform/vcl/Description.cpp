@@ -119,7 +119,7 @@ private:
     // ---- errors
 
     [[noreturn]] void Fail(int line, int column, const std::string& what) const {
-        throw EDescriptionError(source_ + "(" + At(line, column) + "): " + what);
+        throw EDescriptionError(DescriptionPosition(source_, line, column) + what);
     }
 
     // Lexer errors: offset lies on the current line.
@@ -438,6 +438,10 @@ const DescriptionObject* FindObject(const DescriptionObject& obj, std::string_vi
     for (const DescriptionObject& child : obj.children)
         if (const DescriptionObject* found = FindObject(child, name)) return found;
     return nullptr;
+}
+
+std::string DescriptionPosition(const std::string& sourceName, int line, int column) {
+    return sourceName + "(" + At(line, column) + "): ";
 }
 
 const char* KindName(DescriptionValue::Kind kind) {

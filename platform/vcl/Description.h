@@ -56,6 +56,10 @@ const DescriptionProperty* FindProperty(const DescriptionObject& obj, std::strin
 // obj itself or the object called name anywhere below it, or nullptr.
 const DescriptionObject* FindObject(const DescriptionObject& obj, std::string_view name);
 
+// "<sourceName>(<line>:<column>): ", the start of every message about a place
+// in a description.
+std::string DescriptionPosition(const std::string& sourceName, int line, int column);
+
 // "Integer", "String", "Identifier" or "Set", for messages.
 const char* KindName(DescriptionValue::Kind kind);
 

@@ -9,8 +9,7 @@
 namespace vcl {
 
 void PropertyReader::Fail(const DescriptionValue& value, const std::string& what) const {
-    std::string where = source_ + "(" + std::to_string(value.line) + ":" +
-                        std::to_string(value.column) + "): ";
+    std::string where = DescriptionPosition(source_, value.line, value.column);
     std::string who = component_ ? std::string(component_->ClassName()) + " '" +
                                        component_->Name() + "'"
                                  : "?";
@@ -19,8 +18,7 @@ void PropertyReader::Fail(const DescriptionValue& value, const std::string& what
 }
 
 void PropertyReader::UnknownProperty() const {
-    std::string where = source_ + "(" + std::to_string(property_->line) + ":" +
-                        std::to_string(property_->column) + "): ";
+    std::string where = DescriptionPosition(source_, property_->line, property_->column);
     throw EDescriptionError(where + "unknown property '" + property_->name + "' of " +
                             component_->ClassName() + " '" + component_->Name() + "'");
 }

@@ -60,12 +60,8 @@ void TForm::LoadDescription(const std::string& resourceName) {
 
 void TForm::LoadDescriptionText(std::string_view text, const std::string& resourceName) {
     DescriptionObject root = ParseDescription(text, resourceName);
-    auto where = [&](const DescriptionObject& object) {
-        return resourceName + "(" + std::to_string(object.line) + ":" +
-               std::to_string(object.column) + "): ";
-    };
     if (root.className != ClassName())
-        throw EDescriptionError(where(root) + "the description is of " + root.className +
+        throw EDescriptionError(DescriptionPosition(resourceName, root.line, root.column) + "the description is of " + root.className +
                                 ", not of " + ClassName());
     SetName(root.name);
     PropertyReader reader(resourceName, ClassName(), handlers_);
@@ -87,8 +83,7 @@ void TForm::LoadDescriptionText(std::string_view text, const std::string& resour
 void TForm::LoadChildren(const DescriptionObject& object, TComponent* container,
                          PropertyReader& reader, const std::string& source) {
     for (const DescriptionObject& child : object.children) {
-        std::string where = source + "(" + std::to_string(child.line) + ":" +
-                            std::to_string(child.column) + "): ";
+        std::string where = DescriptionPosition(source, child.line, child.column);
         const TComponentFactory* factory = FindComponentClass(child.className);
         if (!factory)
             throw EDescriptionError(where + "unknown component class '" + child.className +
