@@ -95,11 +95,17 @@ void TApplication::Run() {
     }
 }
 
+namespace {
+// The form of the layer that window belongs to, or nullptr.
+TForm* FormOf(HWND window) {
+    return dynamic_cast<TForm*>(TWinControl::FromHandle(::GetAncestor(window, GA_ROOT)));
+}
+}  // namespace
+
 void TApplication::ProcessMessage(void* raw) {
     MSG& msg = *static_cast<MSG*>(raw);
     if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
-        HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
-        if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root))) {
+        if (TForm* form = FormOf(msg.hwnd)) {
             try {
                 form->HintsNeeded();
             } catch (...) {
@@ -108,8 +114,7 @@ void TApplication::ProcessMessage(void* raw) {
         }
     }
     if (msg.message == WM_KEYDOWN) {
-        HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
-        if (auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(root))) {
+        if (TForm* form = FormOf(msg.hwnd)) {
             try {
                 bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
                 if (form->DialogKey(static_cast<unsigned>(msg.wParam), shift)) return;
