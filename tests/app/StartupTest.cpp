@@ -26,13 +26,12 @@ std::string WindowsPath(std::string path) {
 
 // Whether the process has loaded the DLL of that file name.
 bool HasModule(DWORD process, const wchar_t* name) {
-    std::unique_ptr<void, decltype(&::CloseHandle)> snapshot(
-        ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process), &::CloseHandle);
-    if (snapshot.get() == INVALID_HANDLE_VALUE) {
-        snapshot.release();
+    HANDLE raw = ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process);
+    if (raw == INVALID_HANDLE_VALUE) {
         ADD_FAILURE() << "no module list of process " << process;
         return false;
     }
+    std::unique_ptr<void, decltype(&::CloseHandle)> snapshot(raw, &::CloseHandle);
     MODULEENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = ::Module32FirstW(snapshot.get(), &entry); more;
